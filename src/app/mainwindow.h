@@ -2,6 +2,7 @@
 
 #include "combobox.h"
 #include "link/comport.h"
+#include "messages.h"
 #include "service/servicepanel.h"
 
 #include <QLabel>

@@ -3,6 +3,7 @@
 #include "app/errors.h"
 #include "devicemap.h"
 
+#include <QFileInfo>
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
@@ -75,7 +76,9 @@ void OutputFile::assign(const QString &name) {
 void OutputFile::rewrite() {
     release();
     // Never create a node in /dev: a missing device is "File not found", not a new regular file.
-    const bool creating = !path.startsWith(QLatin1String("/dev/"));
+    const QFileInfo info(path);
+    const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
+    const bool creating = !target.startsWith(QLatin1String("/dev/"));
     int flags = O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK; // a FIFO without reader must not hang
     if (creating)
         flags |= O_CREAT;

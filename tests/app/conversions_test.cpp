@@ -1,6 +1,8 @@
 #include "app/errors.h"
 #include "app/textconv.h"
 
+#include "support/gtestqt.h"
+
 #include <gtest/gtest.h>
 
 namespace {

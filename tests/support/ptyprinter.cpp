@@ -33,6 +33,7 @@ PtyPrinter::~PtyPrinter() {
         stopping = true;
     }
     reader.join();
+    releaseOutput();
     ::close(slaveHold);
     ::close(master);
 }
@@ -89,6 +90,14 @@ void PtyPrinter::answer(const QByteArray &requestBytes, const QList<QByteArray> 
 void PtyPrinter::send(const QByteArray &bytes) {
     if (::write(master, bytes.constData(), bytes.size()) != bytes.size())
         throw std::runtime_error("cannot write to the pseudo-terminal");
+}
+
+void PtyPrinter::holdOutput() const {
+    ::tcflow(slaveHold, TCOOFF);
+}
+
+void PtyPrinter::releaseOutput() const {
+    ::tcflow(slaveHold, TCOON);
 }
 
 unsigned PtyPrinter::inputFlags() const {

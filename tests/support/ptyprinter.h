@@ -28,6 +28,9 @@ class PtyPrinter {
     void answer(const QByteArray &request, const QList<QByteArray> &replies);
     // Sends bytes to the program at once.
     void send(const QByteArray &bytes);
+    // Stops and restarts the flow towards the printer, as its XOFF and XON would.
+    void holdOutput() const;
+    void releaseOutput() const;
     // The line settings the program left on the port.
     unsigned inputFlags() const;
     int speed() const; // in baud; -1 for a rate not listed
