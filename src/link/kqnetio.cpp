@@ -4,10 +4,12 @@
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
+#include <chrono>
 #include <fcntl.h>
 #include <linux/sockios.h>
 #include <netinet/in.h>
 #include <poll.h>
+#include <sched.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -85,7 +87,9 @@ bool KQNetSend(const char *data, int length) {
     }
     // Handed to the kernel is not delivered: wait until the printer has acknowledged every byte, so a
     // printer that closed or reset the connection is seen here.
-    for (useconds_t pause = 20;; pause = std::min<useconds_t>(pause * 2, 1000)) {
+    // On a local network the acknowledgement follows within microseconds: yield first, then back off.
+    const QDeadlineTimer spin(std::chrono::microseconds(300));
+    for (useconds_t pause = 50;; pause = std::min<useconds_t>(pause * 2, 1000)) {
         int unacknowledged = 0;
         const bool queueRead = ::ioctl(connection, SIOCOUTQ, &unacknowledged) == 0;
         if (!queueRead || pendingError(connection) != 0)
@@ -94,7 +98,10 @@ bool KQNetSend(const char *data, int length) {
             return true;
         if (deadline.hasExpired())
             return false;
-        ::usleep(pause);
+        if (!spin.hasExpired())
+            ::sched_yield();
+        else
+            ::usleep(pause);
     }
 }
 
