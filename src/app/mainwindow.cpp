@@ -82,6 +82,15 @@ void TForm1::createVisibleControls() {
     sd->setCurrentIndex(3);
     connect(sd, &TComboBox::userChange, this, [this] { guarded([this] { sdChange(); }); });
 
+    Label16 = place(new QLabel(QStringLiteral("IP Address:"), this), "Label16", 352, 12, 72, 16);
+    Label16->setFont(arial14);
+    IPE = place(new TIPEdit(this), "IPE", 352, 32, 193, 30);
+    QFont ipFont = pixelFont(QStringLiteral("Arial"), 20);
+    ipFont.setBold(true);
+    IPE->setFont(ipFont);
+    IPE->setFontColor(Qt::red);
+    IPE->setIPString(QStringLiteral("192.168.123.100"));
+
     Autocb = place(new TComboBox(this), "Autocb", 32, 111, 249, 24);
     Autocb->setFont(sans13);
     Autocb->setPalette(blue);
@@ -119,7 +128,8 @@ void TForm1::createVisibleControls() {
     onClick(QButton, this, &TForm1::QButtonClick);
 
     setTabOrder(dk, sd);
-    setTabOrder(sd, Button6);
+    setTabOrder(sd, IPE);
+    setTabOrder(IPE, Button6);
     setTabOrder(Button6, Button7);
     setTabOrder(Button7, Autocb);
 

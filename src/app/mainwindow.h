@@ -1,6 +1,7 @@
 #pragma once
 
 #include "combobox.h"
+#include "ipedit/ipedit.h"
 #include "link/comport.h"
 #include "messages.h"
 #include "service/servicepanel.h"
@@ -22,6 +23,8 @@ class TForm1 : public QWidget, public TServicePanel {
     TComboBox *dk;
     QLabel *Label4;
     TComboBox *sd;
+    QLabel *Label16;
+    TIPEdit *IPE;
     TComboBox *Autocb;
     QPushButton *Button6;
     QPushButton *Button7;

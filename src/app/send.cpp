@@ -14,7 +14,7 @@ PortChoice currentPortChoice(NameSource names) {
         choice.deviceName = Form1->dk->currentText();
         choice.rateText = Form1->sd->currentText();
     }
-    choice.address = QString(); // the address field arrives with the network route
+    choice.address = Form1->IPE->IPString();
     return choice;
 }
 

@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "app/send.h"
 #include "app/sharedstate.h"
 #include "coms/form2.h"
 #include "df/bmf.h"
@@ -6,6 +7,7 @@
 #include "nvl/nvf.h"
 #include "support/deviceprinter.h"
 #include "support/messagerecorder.h"
+#include "support/netprinter.h"
 #include "support/programwindows.h"
 #include "support/ptyprinter.h"
 #include "support/testenvironment.h"
@@ -63,6 +65,9 @@ class MainWindowTest : public QObject {
         QCOMPARE(Form1->sd->geometry(), QRect(192, 32, 145, 30));
         QCOMPARE(Form1->sd->currentIndex(), 3);
         QCOMPARE(Form1->sd->currentText(), QStringLiteral("19200"));
+        QCOMPARE(Form1->IPE->geometry(), QRect(352, 32, 193, 30));
+        QCOMPARE(Form1->IPE->IPString(), QStringLiteral("192.168.123.100"));
+        QCOMPARE(Form1->Label16->text(), QStringLiteral("IP Address:"));
         QCOMPARE(Form1->Autocb->geometry(), QRect(32, 111, 249, 24));
         QCOMPARE(Form1->Autocb->count(), 10);
         QCOMPARE(Form1->Autocb->itemText(1), QStringLiteral("Auto Disconnect Enable:1 minute"));
@@ -93,10 +98,11 @@ class MainWindowTest : public QObject {
             order << (focused ? focused->objectName() : QString());
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         }
-        QStringList expected{QStringLiteral("dk"), QStringLiteral("sd")};
-        if (Form1->findChild<QWidget *>("IPE"))
-            expected << QStringLiteral("IPE");
-        expected << QStringLiteral("Button6") << QStringLiteral("Button7") << QStringLiteral("Autocb");
+        // The address field's four fields take their turns inside it.
+        const QStringList expected{
+            QStringLiteral("dk"),      QStringLiteral("sd"),      QStringLiteral("Fields0"),
+            QStringLiteral("Fields1"), QStringLiteral("Fields2"), QStringLiteral("Fields3"),
+            QStringLiteral("Button6"), QStringLiteral("Button7"), QStringLiteral("Autocb")};
         QCOMPARE(order.mid(0, expected.size()), expected);
     }
 
@@ -175,6 +181,28 @@ class MainWindowTest : public QObject {
         Form1->Autocb->setCurrentIndex(-1);
         QTest::mouseClick(Form1->Button6, Qt::LeftButton);
         QCOMPARE(printer.contents(), QByteArray::fromHex("1F1B1F95010203111213 33 FF"));
+    }
+
+    void setOverEthernetReadsTheAddressAtEverySend() {
+        MessageRecorder recorder;
+        ProgramWindows windows;
+        choose(Form1->dk, QStringLiteral("Ethernet"));
+        choose(Form1->Autocb, QStringLiteral("Auto Disconnect Enable:5 minutes"));
+        {
+            NetPrinter refusing(NetPrinter::Mode::Refuse);
+            Form1->IPE->setIPString(QStringLiteral("127.0.0.1"));
+            QTest::mouseClick(Form1->Button6, Qt::LeftButton);
+            QCOMPARE(recorder.texts(), QStringList{QStringLiteral("Connect error")});
+        }
+        NetPrinter printer;
+        Form1->IPE->setIPString(QStringLiteral("0.0.0.0"));
+        QCOMPARE(currentPortChoice(NameSource::Items).address, QStringLiteral("0.0.0.0"));
+        Form1->IPE->setIPString(QStringLiteral("127.0.0.1"));
+        QTest::mouseClick(Form1->Button6, Qt::LeftButton);
+        QCOMPARE(printer.waitForConnections(1),
+                 QList<QByteArray>{QByteArray::fromHex("1F1B1F9501020311121333 05")});
+        QCOMPARE(PrinterIP, QStringLiteral("127.0.0.1"));
+        QCOMPARE(recorder.texts().size(), 1);
     }
 
     void routeFailuresReachTheDefaultErrorHandler() {
