@@ -48,9 +48,10 @@ class TForm1 : public QWidget, public TServicePanel {
     void createVisibleControls();
 };
 
-// Connects a button's click to a handler of the window, through the handler guard.
-template <class Button, class Window>
-void onClick(Button *button, Window *window, void (Window::*handler)()) {
-    QObject::connect(button, &Button::clicked, window,
-                     [window, handler] { guarded([&] { (window->*handler)(); }); });
+// Connects a button's click to a handler of the window, through the handler guard. The handler may belong
+// to a base of the window (the service panel's).
+template <class Button, class Window, class Base>
+void onClick(Button *button, Window *window, void (Base::*handler)()) {
+    Base *owner = window;
+    QObject::connect(button, &Button::clicked, window, [owner, handler] { guarded([&] { (owner->*handler)(); }); });
 }

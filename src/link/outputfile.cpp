@@ -4,14 +4,11 @@
 #include "devicemap.h"
 
 #include <QFileInfo>
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace {
-
-constexpr qsizetype pieceSize = 128;
 
 QString ioErrorText(int code) {
     switch (code) {
@@ -96,7 +93,7 @@ void OutputFile::write(const QByteArray &bytes) {
     const char *data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
-        const ssize_t written = ::write(fd, data, static_cast<size_t>(std::min(left, pieceSize)));
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
         if (written < 0) {
             if (errno == EINTR)
                 continue;

@@ -16,7 +16,7 @@ class OutputFile {
 
     void assign(const QString &name);
     void rewrite();
-    // Writes in pieces of at most 128 bytes, in order.
+    // Writes every byte in order; a device that takes less per call gets the rest in further writes.
     void write(const QByteArray &bytes);
     void flush();
     void close();

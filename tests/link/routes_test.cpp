@@ -85,7 +85,7 @@ TEST_F(Routes, SerialPortHeldByAnotherProgramIsCode5) {
 
 TEST_F(Routes, ParallelRouteWritesEveryByteToTheDevice) {
     DevicePrinter printer(environment, QStringLiteral("LPT1"));
-    QByteArray stream = withNulBytes.repeated(100); // several 128-byte pieces
+    QByteArray stream = withNulBytes.repeated(10000);
     EXPECT_TRUE(fullSend(stream, port(0, QStringLiteral("LPT1")), cp));
     EXPECT_EQ(printer.contents(), stream);
     EXPECT_FALSE(OutFile.isOpen());
