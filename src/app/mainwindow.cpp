@@ -1,5 +1,7 @@
 #include "mainwindow.h"
 
+#include "app/layout.h"
+
 #include "autodisconnect.h"
 #include "messages.h"
 #include "send.h"
@@ -11,19 +13,6 @@
 #include <QScreen>
 
 namespace {
-
-QFont pixelFont(const QString &family, int pixels) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
-
-template <class Control>
-Control *place(Control *control, const char *name, int left, int top, int width, int height) {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(left, top, width, height);
-    return control;
-}
 
 const QStringList portItems = {QStringLiteral("LPT1"), QStringLiteral("LPT2"),    QStringLiteral("COM1"),
                                QStringLiteral("COM2"), QStringLiteral("COM3"),    QStringLiteral("COM4"),

@@ -1,5 +1,7 @@
 #include "form2.h"
 
+#include "app/layout.h"
+
 #include "app/mainwindow.h"
 #include "app/messages.h"
 #include "app/sharedstate.h"
@@ -9,12 +11,6 @@
 #include <QRadioButton>
 
 namespace {
-
-QFont pixelFont(const QString &family, int pixels) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 constexpr int firstSerialIndex = 2; // "COM1"
 constexpr int lastSerialIndex = 9;  // "COM8"

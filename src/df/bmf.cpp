@@ -1,5 +1,7 @@
 #include "bmf.h"
 
+#include "app/layout.h"
+
 #include "app/mainwindow.h"
 #include "app/messages.h"
 #include "app/send.h"
@@ -7,12 +9,6 @@
 #include "app/textconv.h"
 
 namespace {
-
-QFont pixelFont(const QString &family, int pixels) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 QPalette blueText() {
     QPalette palette;

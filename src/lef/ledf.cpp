@@ -1,5 +1,7 @@
 #include "ledf.h"
 
+#include "app/layout.h"
+
 #include "app/mainwindow.h"
 #include "app/messages.h"
 #include "app/send.h"
@@ -8,12 +10,6 @@
 #include "ledlogo.h"
 
 namespace {
-
-QFont pixelFont(const QString &family, int pixels) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
 
 void send(const QByteArray &command) {
     CmdStr = command;

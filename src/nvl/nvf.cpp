@@ -1,5 +1,7 @@
 #include "nvf.h"
 
+#include "app/layout.h"
+
 #include "app/mainwindow.h"
 #include "app/messages.h"
 #include "app/send.h"
@@ -16,19 +18,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-QFont pixelFont(const QString &family, int pixels) {
-    QFont font(family);
-    font.setPixelSize(pixels);
-    return font;
-}
-
-template <class Control>
-Control *place(Control *control, const char *name, int left, int top, int width, int height) {
-    control->setObjectName(QLatin1String(name));
-    control->setGeometry(left, top, width, height);
-    return control;
-}
 
 template <class Control> Control *hidden(Control *control) {
     control->setVisible(false);
