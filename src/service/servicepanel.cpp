@@ -46,7 +46,6 @@ TComboBox *list(QWidget *form, const char *name, const QStringList &items, int s
 TUpDown *upDown(QWidget *form, const char *name, QLineEdit *buddy, int min, int max, int position) {
     TUpDown *spinner = place(new TUpDown(form), name, buddy->x() + buddy->width(), buddy->y(), 16);
     spinner->setRange(min, max);
-    spinner->setWrap(false);
     spinner->setPosition(position);
     spinner->setBuddy(buddy);
     return spinner;

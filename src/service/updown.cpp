@@ -1,5 +1,7 @@
 #include "updown.h"
 
+#include <algorithm>
+
 TUpDown::TUpDown(QWidget *parent)
     : QWidget(parent), upButton(new QToolButton(this)), downButton(new QToolButton(this)) {
     upButton->setArrowType(Qt::UpArrow);
@@ -16,10 +18,6 @@ void TUpDown::setRange(int min, int max) {
     setPosition(position_);
 }
 
-void TUpDown::setWrap(bool wrap) {
-    wrap_ = wrap;
-}
-
 void TUpDown::setBuddy(QLineEdit *buddy) {
     buddy_ = buddy;
     setPosition(position_);
@@ -32,12 +30,7 @@ void TUpDown::setPosition(int position) {
 }
 
 void TUpDown::step(int delta) {
-    int next = position_ + delta;
-    if (wrap_ && next > max_)
-        next = min_;
-    else if (wrap_ && next < min_)
-        next = max_;
-    setPosition(next);
+    setPosition(position_ + delta);
 }
 
 void TUpDown::resizeEvent(QResizeEvent *) {

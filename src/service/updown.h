@@ -12,14 +12,13 @@ class TUpDown : public QWidget {
     explicit TUpDown(QWidget *parent = nullptr);
 
     void setRange(int min, int max);
-    void setWrap(bool wrap);
     void setBuddy(QLineEdit *buddy);
     void setPosition(int position);
     int position() const { return position_; }
     int minimum() const { return min_; }
     int maximum() const { return max_; }
 
-    // One click on an arrow: +1 or -1, held at the ends of the range unless it wraps.
+    // One click on an arrow: +1 or -1, held at the ends of the range (the spinners do not wrap).
     void step(int delta);
 
     QToolButton *const upButton;
@@ -32,6 +31,5 @@ class TUpDown : public QWidget {
     int min_ = 0;
     int max_ = 100;
     int position_ = 0;
-    bool wrap_ = false;
     QLineEdit *buddy_ = nullptr;
 };

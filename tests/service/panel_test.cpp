@@ -221,6 +221,8 @@ class ServicePanelTest : public QObject {
                               {Form1->UpDown3, Form1->cs, 5, 30}};
         for (const Case &c : cases) {
             QCOMPARE(c.spinner->position(), c.start);
+            QCOMPARE(c.spinner->minimum(), 0);
+            QCOMPARE(c.spinner->maximum(), c.max);
             for (int i = 0; i < c.max + 3; ++i)
                 click(c.spinner->upButton);
             QCOMPARE(c.buddy->text(), QString::number(c.max)); // no wrap
